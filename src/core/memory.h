@@ -1,0 +1,24 @@
+// Storage for the rasters: one aligned block per raster. Blocks of a few megabytes and more are
+// mapped in 2 MiB transparent huge pages where the system offers them, because on a virtual
+// machine the first touch of each 4 KiB page costs several microseconds and a 1025 x 1025 map
+// touches thousands of them.
+#ifndef ZELVO_CORE_MEMORY_H_
+#define ZELVO_CORE_MEMORY_H_
+
+#include <cstddef>
+#include <cstdint>
+
+namespace zelvo {
+
+// Returns a block of `bytes` bytes aligned to `alignment` (a power of two, at most 4096), or
+// null when the memory cannot be had or `bytes` does not fit the address space.
+// REQUIRES: bytes > 0.
+void* AllocateBlock(uint64_t bytes, size_t alignment);
+
+// Gives back a block from AllocateBlock; `bytes` and `alignment` must be those it was asked
+// with. Does nothing for null.
+void ReleaseBlock(void* block, uint64_t bytes, size_t alignment);
+
+}  // namespace zelvo
+
+#endif  // ZELVO_CORE_MEMORY_H_
