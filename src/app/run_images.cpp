@@ -15,9 +15,7 @@ namespace zelvo {
 namespace {
 
 // The seed of the next image: one more, wrapping from INT32_MAX to INT32_MIN.
-int32_t NextSeed(int32_t seed) {
-  return static_cast<int32_t>(static_cast<uint32_t>(seed) + 1u);
-}
+int32_t NextSeed(int32_t seed) { return static_cast<int32_t>(static_cast<uint32_t>(seed) + 1u); }
 
 bool ReportFailure(const std::wstring& fileName, const std::string& reason) {
   ConsoleError("zelvo: could not write \"" + EncodeUtf8(fileName) + "\": " + reason);

@@ -11,22 +11,20 @@
 
 namespace zelvo {
 
+int ShowStop(const ParseResult& parsed) {
+  if (parsed.stop == ParseResult::Stop::kUsage) {
+    PrintUsage();
+    return kExitSuccess;
+  }
+  // The argument as the user typed it, bytes that are no valid text included.
+  ConsoleWrite("Invalid argument: " + EncodeUtf8(parsed.rejected) + "\n");
+  return kExitUsage;
+}
+
 int ZelvoMain(int argc, const wchar_t* const* argv) {
   const ParseResult parsed = ParseArguments(argc, argv);
-  int status = kExitSuccess;
-  switch (parsed.stop) {
-    case ParseResult::Stop::kUsage:
-      PrintUsage();
-      break;
-    case ParseResult::Stop::kRejected:
-      // The argument as the user typed it, bytes that are no valid text included.
-      ConsoleWrite("Invalid argument: " + EncodeUtf8(parsed.rejected) + "\n");
-      status = kExitUsage;
-      break;
-    case ParseResult::Stop::kNone:
-      status = RunImages(parsed.options);
-      break;
-  }
+  const int status =
+      parsed.stop == ParseResult::Stop::kNone ? RunImages(parsed.options) : ShowStop(parsed);
   ConsoleFlush();
   return status;
 }

@@ -3,10 +3,16 @@
 #ifndef ZELVO_APP_ZELVO_MAIN_H_
 #define ZELVO_APP_ZELVO_MAIN_H_
 
+#include "cli/options.h"
+
 namespace zelvo {
 
 // Returns the exit status (see exit_status.h).
 int ZelvoMain(int argc, const wchar_t* const* argv);
+
+// Prints what a parse that stopped has to say, the usage text or the rejected argument, and
+// returns the exit status that goes with it. REQUIRES: parsed.stop is not kNone.
+int ShowStop(const ParseResult& parsed);
 
 }  // namespace zelvo
 

@@ -73,7 +73,8 @@ float ReadReal(std::wstring_view text) {
   if (!any_digit) return 0.0f;
 
   // An exponent counts only with at least one digit; otherwise the number ends before its letter.
-  if (i < text.size() && (text[i] == L'e' || text[i] == L'E' || text[i] == L'd' || text[i] == L'D')) {
+  if (i < text.size() &&
+      (text[i] == L'e' || text[i] == L'E' || text[i] == L'd' || text[i] == L'D')) {
     size_t j = i + 1;
     bool exponent_negative = false;
     if (j < text.size() && (text[j] == L'+' || text[j] == L'-')) {
@@ -90,8 +91,8 @@ float ReadReal(std::wstring_view text) {
   }
 
   const float zero = negative ? -0.0f : 0.0f;
-  const float infinity = negative ? -std::numeric_limits<float>::infinity()
-                                  : std::numeric_limits<float>::infinity();
+  const float infinity =
+      negative ? -std::numeric_limits<float>::infinity() : std::numeric_limits<float>::infinity();
   while (!digits.empty() && digits.back() == '0') {
     digits.pop_back();
     ++exponent;

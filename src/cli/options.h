@@ -11,15 +11,15 @@ namespace zelvo {
 // Every setting of a run. A record from ParseArguments has widthInSections, heightInSections
 // and imageCount >= 1, sectionSize a power of two >= 1, and at least one image kind enabled.
 struct RunOptions {
-  int32_t seed = 0;            // default: the clock, in seconds, cut to 32 bits
-  float roughness = 0.55f;     // starting amplitude and per-level factor; any value
-  float waterLevel = 0.0f;     // lowers the land range; any value
+  int32_t seed = 0;         // default: the clock, in seconds, cut to 32 bits
+  float roughness = 0.55f;  // starting amplitude and per-level factor; any value
+  float waterLevel = 0.0f;  // lowers the land range; any value
   int32_t widthInSections = 4;
   int32_t heightInSections = 4;
-  int32_t sectionSize = 256;   // grid steps per section
-  int32_t imageCount = 1;      // images from consecutive seeds
-  bool horizontalWrap = false; // the right edge joins the left
-  bool verticalWrap = false;   // the bottom edge joins the top
+  int32_t sectionSize = 256;    // grid steps per section
+  int32_t imageCount = 1;       // images from consecutive seeds
+  bool horizontalWrap = false;  // the right edge joins the left
+  bool verticalWrap = false;    // the bottom edge joins the top
   bool seaLeftRight = true;
   bool seaTopBottom = true;
   bool colourMapEnabled = true;

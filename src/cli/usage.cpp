@@ -26,8 +26,8 @@ constexpr const char* kUsageLines[] = {
     " /width=4         Width in sections. Default 4, 2 to 6 recommended.",
     " /height=4        Height in sections. Default 4, 2 to 6 recommended.",
     " /sectionsize=256 Size of each section. Default 256, must be a power of 2.",
-    " /multiple=10     Generate multiple images. First uses the given seed (or random), rest "
-    "increment from that.",
+    (" /multiple=10     Generate multiple images. First uses the given seed (or random), rest "
+     "increment from that."),
     " /colour          Generate only colourized map.",
     " /heightmap       Generate only heightmap.",
     "",

@@ -1,9 +1,9 @@
 #include "core/console.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <string>
-
-#include <unistd.h>
 
 namespace zelvo {
 

@@ -42,7 +42,7 @@ void* AllocateBlock(uint64_t bytes, size_t alignment) {
     return block;
   }
 #endif
-  return ::operator new(static_cast<size_t>(bytes), std::align_val_t{alignment}, std::nothrow);
+  return ::operator new (static_cast<size_t>(bytes), std::align_val_t{alignment}, std::nothrow);
 }
 
 void ReleaseBlock(void* block, uint64_t bytes, size_t alignment) {
@@ -53,7 +53,7 @@ void ReleaseBlock(void* block, uint64_t bytes, size_t alignment) {
     return;
   }
 #endif
-  ::operator delete(block, std::align_val_t{alignment});
+  ::operator delete (block, std::align_val_t{alignment});
 }
 
 }  // namespace zelvo

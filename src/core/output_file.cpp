@@ -1,11 +1,11 @@
 #include "core/output_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace zelvo {
 

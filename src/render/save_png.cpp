@@ -1,9 +1,9 @@
 #include "render/save_png.h"
 
+#include <FreeImage.h>
+
 #include <cerrno>
 #include <cstring>
-
-#include <FreeImage.h>
 
 #include "core/output_file.h"
 #include "core/utf8.h"
@@ -65,8 +65,8 @@ bool WritePng(const uint8_t* pixels, uint32_t width, uint32_t height, unsigned b
   const int pitch = static_cast<int>(uint64_t{width} * bitsPerPixel / 8);
   // The library copies the pixels into its own bitmap and does not write to the buffer.
   Bitmap bitmap{FreeImage_ConvertFromRawBits(const_cast<BYTE*>(pixels), static_cast<int>(width),
-                                             static_cast<int>(height), pitch, bitsPerPixel, 0, 0,
-                                             0, TRUE)};
+                                             static_cast<int>(height), pitch, bitsPerPixel, 0, 0, 0,
+                                             TRUE)};
   if (bitmap.handle == nullptr) {
     *error = LibraryFailure("the image library could not make a bitmap");
     return false;

@@ -1,7 +1,6 @@
 // The test binary's entry point: the console's progress text goes to /dev/null unless a test
 // points it elsewhere, so that it does not mix with the test report.
 #include <fcntl.h>
-
 #include <gtest/gtest.h>
 
 #include "core/console.h"
