@@ -11,13 +11,13 @@ jobs=$(nproc)
 echo "== release build and tests"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELVO_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs" | tee build/ctest.log
 
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELVO_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs" | tee build-sanitize/ctest.log
 
 echo "== fuzzing the command line for ${ZELVO_FUZZ_SECONDS:=60} seconds"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -40,4 +40,12 @@ run=$(mktemp -d)
   "$OLDPWD/build/zelvo" /seed=1 /sectionsize=32 /multiple=2 >/dev/null)
 rm -rf "$run"
 echo "memcheck: no errors, no leaks"
+
+# One closing line for the whole command: every test case of both trees, the fuzzing session
+# and the memcheck run (any failure has already stopped the script).
+cases=2
+for n in $(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\)/\1/p' build/ctest.log build-sanitize/ctest.log); do
+  cases=$((cases + n))
+done
+echo "zelvo: $cases passed, 0 failed"
 

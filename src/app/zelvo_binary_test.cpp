@@ -298,5 +298,51 @@ TEST_F(ZelvoBinaryTest, FullDisk) {
   EXPECT_TRUE(Files().empty());
 }
 
+// A lost console is no reason to lose maps: progress is dropped, the maps are all written.
+TEST_F(ZelvoBinaryTest, ClosedStandardOutput) {
+  Launch launch({"/multiple=3", "/seed=20"});
+  launch.onOutput = [](const std::string& out, pid_t) { return out.size() < 10; };  // head -c 10
+  const Result r = Run(launch);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.signal, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(Files().size(), 6u);
+  EXPECT_TRUE(testing::ReadPng((folder_ / "Seed=22 Roughness=0.55 Heightmap.png").string()).ok);
+}
+
+TEST_F(ZelvoBinaryTest, StandardOutputOnAFullDevice) {
+  Launch launch(Tiny({"/multiple=2", "/seed=20"}));
+  launch.stdoutToDevFull = true;
+  const Result r = Run(launch);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(Files().size(), 4u);
+}
+
+// An interrupt while a file is being saved: the process ends by that signal, the temporary file
+// is gone, and nothing partial stands under a final name.
+TEST_F(ZelvoBinaryTest, InterruptDuringASave) {
+  for (int signal_number : {SIGINT, SIGTERM}) {
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    Launch launch({"/seed=37"});
+    bool sent = false;
+    launch.onOutput = [&](const std::string& out, pid_t pid) {
+      if (!sent && out.find("Compressing...") != std::string::npos) {
+        kill(pid, signal_number);
+        sent = true;
+      }
+      return true;
+    };
+    const Result r = Run(launch);
+    EXPECT_TRUE(sent);
+    EXPECT_EQ(r.signal, signal_number);
+    for (const std::string& name : Files()) {
+      EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
+      EXPECT_TRUE(testing::ReadPng((folder_ / name).string()).ok) << name;  // complete if there
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zelvo

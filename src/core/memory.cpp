@@ -13,11 +13,14 @@ namespace {
 #if defined(__linux__)
 constexpr uint64_t kHugePage = uint64_t{2} << 20;
 
-// Blocks from this size on are mapped directly, rounded up to whole huge pages. Below it the
-// rounding would waste more than it saves.
+constexpr uint64_t kPage = 4096;
+
+// Blocks from this size on are mapped directly, starting on a huge-page boundary. The mapping
+// ends at the next small page: the kernel backs the whole 2 MiB stretches with huge pages and the
+// tail with small ones, so no memory is touched that the block does not use.
 constexpr uint64_t kMapThreshold = kHugePage;
 
-uint64_t MappedSize(uint64_t bytes) { return (bytes + kHugePage - 1) / kHugePage * kHugePage; }
+uint64_t MappedSize(uint64_t bytes) { return (bytes + kPage - 1) / kPage * kPage; }
 #endif
 
 }  // namespace
