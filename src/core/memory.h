@@ -15,9 +15,10 @@ namespace zelvo {
 // REQUIRES: bytes > 0.
 void* AllocateBlock(uint64_t bytes, size_t alignment);
 
-// Gives back a block from AllocateBlock; `bytes` and `alignment` must be those it was asked
-// with. Does nothing for null.
-void ReleaseBlock(void* block, uint64_t bytes, size_t alignment);
+// Gives back a block from AllocateBlock; `alignment` must be the one it was asked with. Does
+// nothing for null. The last large block given back stays mapped for the next one that fits in
+// it. Not thread-safe: the program has one thread.
+void ReleaseBlock(void* block, size_t alignment);
 
 }  // namespace zelvo
 

@@ -38,7 +38,7 @@ class Raster {
   // Gives the storage back and leaves width and height 0. Does nothing to an empty raster.
   void Release() {
     if (data_ == nullptr) return;
-    ReleaseBlock(data_, ByteSize(width_, height_), alignof(T));
+    ReleaseBlock(data_, alignof(T));
     data_ = nullptr;
     width_ = 0;
     height_ = 0;

@@ -6,11 +6,10 @@
 namespace zelvo {
 
 uint8_t GreyLevel(float height, float floor) {
-  // Both clamps are strict and the floor comes first. A NaN passes both and is sent to the floor
-  // here, since a NaN cannot be converted to an integer.
-  float c = height;
-  if (height < floor || height != height) c = floor;
-  if (c > 1.0f) c = 1.0f;
+  // Both clamps are strict and the floor comes first. A NaN, which fails every comparison, goes to
+  // the floor here, since a NaN cannot be converted to an integer.
+  float c = height >= floor ? height : floor;
+  c = c > 1.0f ? 1.0f : c;
   const float v = static_cast<float>((static_cast<double>(c) - floor) / (1.0 - floor));
   return static_cast<uint8_t>(static_cast<int>(v * 255.0) & 0xFF);
 }
