@@ -1,7 +1,9 @@
 // The entry point on POSIX systems: arguments arrive as bytes and become wide text, whatever the
 // locale; a closed standard output must not end the run, and an interrupt must not leave a
 // temporary file behind. A Windows build has its own entry point receiving wide arguments.
+#include <fcntl.h>
 #include <malloc.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <string>
@@ -24,6 +26,11 @@ extern "C" void OnInterrupt(int signal_number) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Standard input, output and error must be open: a file that the program opens would otherwise
+  // take the number of a closed one, and console text meant for it would land in a map.
+  for (int fd = 0; fd <= 2; ++fd) {
+    if (fcntl(fd, F_GETFD) == -1) open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+  }
   // The image library copies every picture it saves into a buffer of its own, a few megabytes
   // from malloc. Serve such buffers from the heap, and keep the heap when they are freed, so
   // that each save after the first reuses memory already touched instead of mapping fresh pages.

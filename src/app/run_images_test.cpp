@@ -1,6 +1,7 @@
 #include "app/run_images.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <bit>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/memory.h"
 #include "testing/sha256.h"
 
 namespace zelvo {
@@ -127,6 +129,27 @@ TEST(RunImagesTest, GridSizeLimits) {
     EXPECT_EQ(GridSizeSupported(GridSizeOf(options)), c.supported)
         << c.width << " " << c.height << " " << c.section;
   }
+}
+
+TEST(RunImagesTest, GridWithoutMemoryIsReportedNotCrashed) {
+  RunOptions options;
+  options.widthInSections = 2;
+  options.heightInSections = 1;
+  options.sectionSize = 4;  // 9 x 5 floats: 180 bytes
+  FILE* errors = std::tmpfile();
+  const int saved = dup(2);
+  dup2(fileno(errors), 2);
+  SetAllocationLimit(179);
+  const ExitStatus status = RunImages(options);
+  SetAllocationLimit(UINT64_MAX);
+  dup2(saved, 2);
+  close(saved);
+  EXPECT_EQ(status, kExitFailure);
+  char text[256] = {};
+  std::rewind(errors);
+  std::fread(text, 1, sizeof(text) - 1, errors);
+  std::fclose(errors);
+  EXPECT_STREQ(text, "zelvo: not enough memory for a map of 9 x 5 points (180 bytes)\n");
 }
 
 }  // namespace

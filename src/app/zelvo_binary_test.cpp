@@ -37,6 +37,7 @@ struct Launch {
   // Sees standard output as it grows; returns false to close the reading end early.
   std::function<bool(const std::string& out, pid_t pid)> onOutput;
   bool stdoutToDevFull = false;
+  bool stdoutClosed = false;
 };
 
 Result Run(const fs::path& folder, const Launch& launch) {
@@ -48,6 +49,8 @@ Result Run(const fs::path& folder, const Launch& launch) {
     if (launch.inChild) launch.inChild();
     if (launch.stdoutToDevFull) {
       dup2(open("/dev/full", O_WRONLY), 1);
+    } else if (launch.stdoutClosed) {
+      close(1);
     } else {
       dup2(out[1], 1);
     }
@@ -310,13 +313,21 @@ TEST_F(ZelvoBinaryTest, ClosedStandardOutput) {
   EXPECT_TRUE(testing::ReadPng((folder_ / "Seed=22 Roughness=0.55 Heightmap.png").string()).ok);
 }
 
-TEST_F(ZelvoBinaryTest, StandardOutputOnAFullDevice) {
-  Launch launch(Tiny({"/multiple=2", "/seed=20"}));
-  launch.stdoutToDevFull = true;
-  const Result r = Run(launch);
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(Files().size(), 4u);
+TEST_F(ZelvoBinaryTest, StandardOutputFullOrClosed) {
+  for (bool closed : {false, true}) {
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    Launch launch(Tiny({"/multiple=2", "/seed=20"}));
+    launch.stdoutToDevFull = !closed;
+    launch.stdoutClosed = closed;  // a file opened now must not receive the progress text
+    const Result r = Run(launch);
+    EXPECT_EQ(r.status, 0) << closed;
+    EXPECT_EQ(r.err, "") << closed;
+    ASSERT_EQ(Files().size(), 4u) << closed;
+    for (const std::string& name : Files()) {
+      EXPECT_TRUE(testing::ReadPng((folder_ / name).string()).ok) << name;
+    }
+  }
 }
 
 // An interrupt while a file is being saved: the process ends by that signal, the temporary file

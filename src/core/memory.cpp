@@ -9,6 +9,12 @@
 
 namespace zelvo {
 
+namespace {
+uint64_t g_allocation_limit = UINT64_MAX;
+}  // namespace
+
+void SetAllocationLimit(uint64_t bytes) { g_allocation_limit = bytes; }
+
 #if defined(__linux__)
 
 namespace {
@@ -72,7 +78,7 @@ bool Track(Mapping mapping) {
 }  // namespace
 
 void* AllocateBlock(uint64_t bytes, size_t alignment) {
-  if (bytes == 0 || bytes > SIZE_MAX / 2) return nullptr;
+  if (bytes == 0 || bytes > SIZE_MAX / 2 || bytes > g_allocation_limit) return nullptr;
   const size_t size = MappedSize(bytes);
   Mapping mapping;
   if (bytes >= kReuseThreshold && g_spare.start != nullptr && g_spare.size >= size) {
@@ -108,7 +114,7 @@ void ReleaseBlock(void* block, size_t alignment) {
 #else  // no mapping of huge pages: plain aligned allocation
 
 void* AllocateBlock(uint64_t bytes, size_t alignment) {
-  if (bytes == 0 || bytes > SIZE_MAX / 2) return nullptr;
+  if (bytes == 0 || bytes > SIZE_MAX / 2 || bytes > g_allocation_limit) return nullptr;
   return ::operator new (static_cast<size_t>(bytes), std::align_val_t{alignment}, std::nothrow);
 }
 

@@ -20,6 +20,10 @@ void* AllocateBlock(uint64_t bytes, size_t alignment);
 // it. Not thread-safe: the program has one thread.
 void ReleaseBlock(void* block, size_t alignment);
 
+// For tests of what happens when memory runs out: blocks larger than `bytes` are refused as if
+// the memory were exhausted. The default, UINT64_MAX, refuses none.
+void SetAllocationLimit(uint64_t bytes);
+
 }  // namespace zelvo
 
 #endif  // ZELVO_CORE_MEMORY_H_

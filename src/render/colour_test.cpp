@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "core/memory.h"
 #include "testing/png_reader.h"
 
 namespace zelvo {
@@ -94,6 +95,18 @@ TEST_F(ColourMapFileTest, RoundTripKeepsEveryPixelInPlace) {
       EXPECT_EQ(png.At(x, y), AsRgb(RampColour(heights[x + 3 * y]))) << x << "," << y;
     }
   }
+}
+
+TEST_F(ColourMapFileTest, NoMemoryForThePixelsSkipsTheFile) {
+  HeightGrid grid(9, 5);
+  for (size_t i = 0; i < grid.Count(); ++i) grid.Data()[i] = 0.5f;
+  SetAllocationLimit(9 * 5 * 3 - 1);
+  std::string error;
+  const bool written = WriteColourMap(grid, (folder_ / "map Render.png").wstring(), &error);
+  SetAllocationLimit(UINT64_MAX);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(error, "not enough memory for the colour map");
+  EXPECT_TRUE(std::filesystem::is_empty(folder_));
 }
 
 }  // namespace

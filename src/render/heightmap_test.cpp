@@ -8,6 +8,7 @@
 #include <limits>
 #include <string>
 
+#include "core/memory.h"
 #include "testing/png_reader.h"
 
 namespace zelvo {
@@ -53,6 +54,17 @@ TEST(HeightmapFileTest, RoundTripIsEightBitGreyTopRowFirst) {
     const uint8_t g = static_cast<uint8_t>(greys[i]);
     EXPECT_EQ(png.At(i % 3, i / 3), (testing::Rgb{g, g, g})) << i;
   }
+}
+
+TEST(HeightmapFileTest, NoMemoryForThePixelsSkipsTheFile) {
+  HeightGrid grid(9, 5);
+  for (size_t i = 0; i < grid.Count(); ++i) grid.Data()[i] = 0.5f;
+  SetAllocationLimit(9 * 5 - 1);
+  std::string error;
+  const bool written = WriteHeightmap(grid, L"/nonexistent/never written.png", &error);
+  SetAllocationLimit(UINT64_MAX);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(error, "not enough memory for the heightmap");
 }
 
 }  // namespace
