@@ -46,31 +46,28 @@ void BM_Generate(benchmark::State& state) {
 }
 BENCHMARK(BM_Generate)->Arg(1025)->Arg(4097)->Unit(benchmark::kMillisecond);
 
-void BM_Colourise(benchmark::State& state) {
+// Converts one finished map into pixels, again and again.
+template <typename Pixel, typename Convert>
+void RenderBenchmark(benchmark::State& state, Convert convert) {
   const uint32_t side = static_cast<uint32_t>(state.range(0));
   HeightGrid grid(side, side);
   Random random;
   MakeTerrain(grid, random, 37);
-  Raster<Colour> pixels(side, side);
+  Raster<Pixel> pixels(side, side);
   for (auto _ : state) {
-    Colourise(grid, pixels);
+    convert(grid, pixels);
     benchmark::ClobberMemory();
   }
   state.SetItemsProcessed(state.iterations() * grid.Count());
 }
+
+void BM_Colourise(benchmark::State& state) { RenderBenchmark<Colour>(state, Colourise); }
 BENCHMARK(BM_Colourise)->Arg(1025)->Arg(4097)->Unit(benchmark::kMillisecond);
 
 void BM_BuildHeightmap(benchmark::State& state) {
-  const uint32_t side = static_cast<uint32_t>(state.range(0));
-  HeightGrid grid(side, side);
-  Random random;
-  MakeTerrain(grid, random, 37);
-  Raster<uint8_t> levels(side, side);
-  for (auto _ : state) {
+  RenderBenchmark<uint8_t>(state, [](const HeightGrid& grid, Raster<uint8_t>& levels) {
     BuildHeightmap(grid, levels, 0.0f);
-    benchmark::ClobberMemory();
-  }
-  state.SetItemsProcessed(state.iterations() * grid.Count());
+  });
 }
 BENCHMARK(BM_BuildHeightmap)->Arg(1025)->Arg(4097)->Unit(benchmark::kMillisecond);
 

@@ -9,14 +9,13 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "testing/png_reader.h"
+#include "testing/temp_folder.h"
 
 namespace zelvo {
 namespace {
@@ -89,35 +88,14 @@ Result Run(const fs::path& folder, const Launch& launch) {
 
 class ZelvoBinaryTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("zelvo-e2e-" + std::to_string(getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   Result Run(std::vector<std::string> arguments) {
-    return zelvo::Run(folder_, Launch(std::move(arguments)));
+    return zelvo::Run(folder_.Path(), Launch(std::move(arguments)));
   }
-  Result Run(const Launch& launch) { return zelvo::Run(folder_, launch); }
+  Result Run(const Launch& launch) { return zelvo::Run(folder_.Path(), launch); }
+  std::set<std::string> Files() const { return folder_.Names(); }
+  std::string Bytes(const std::string& name) const { return folder_.Contents(name); }
 
-  std::set<std::string> Files() const {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder_)) {
-      names.insert(entry.path().filename().string());
-    }
-    return names;
-  }
-  std::string Bytes(const std::string& name) const {
-    std::ifstream in(folder_ / name, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-
-  fs::path folder_;
+  testing::TempFolder folder_;
 };
 
 const char kUsage[] =
@@ -196,7 +174,8 @@ TEST_F(ZelvoBinaryTest, TinyMapProgressAndFiles) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(Files(), (std::set<std::string>{"Seed=1 Roughness=0.55 Render.png",
                                             "Seed=1 Roughness=0.55 Heightmap.png"}));
-  const testing::DecodedPng colour = testing::ReadPng((folder_ / *Files().rbegin()).string());
+  const testing::DecodedPng colour =
+      testing::ReadPng((folder_.Path() / *Files().rbegin()).string());
   EXPECT_EQ(colour.width, 9u);
   EXPECT_EQ(colour.height, 5u);
 }
@@ -217,8 +196,7 @@ TEST_F(ZelvoBinaryTest, OutputChoiceAndNames) {
        {"Seed=8 Roughness=0.55 Render.png"}},
   };
   for (const auto& c : cases) {
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
+    folder_.Reset();
     const Result r = Run(c.arguments);
     EXPECT_EQ(r.status, 0) << c.arguments[0] << r.err;
     EXPECT_EQ(Files(), c.files) << c.arguments[0];
@@ -230,8 +208,7 @@ TEST_F(ZelvoBinaryTest, ConsecutiveSeedsMakeTheSameMapsAsSingleRuns) {
   EXPECT_EQ(Files().size(), 6u);
   const std::string second = Bytes("Seed=11 Roughness=0.55 Render.png");
   const std::string secondGrey = Bytes("Seed=11 Roughness=0.55 Heightmap.png");
-  fs::remove_all(folder_);
-  fs::create_directories(folder_);
+  folder_.Reset();
   ASSERT_EQ(Run(Tiny({"/seed=11"})).status, 0);
   EXPECT_EQ(Bytes("Seed=11 Roughness=0.55 Render.png"), second);
   EXPECT_EQ(Bytes("Seed=11 Roughness=0.55 Heightmap.png"), secondGrey);
@@ -244,9 +221,9 @@ TEST_F(ZelvoBinaryTest, DefaultMapOfTheWorkedExample) {
                        "\nCompressing...\nBuilding heightmap" + std::string(1025, '.') +
                        "\nCompressing...\n");
   const testing::DecodedPng colour =
-      testing::ReadPng((folder_ / "Seed=37 Roughness=0.55 Render.png").string());
+      testing::ReadPng((folder_.Path() / "Seed=37 Roughness=0.55 Render.png").string());
   const testing::DecodedPng grey =
-      testing::ReadPng((folder_ / "Seed=37 Roughness=0.55 Heightmap.png").string());
+      testing::ReadPng((folder_.Path() / "Seed=37 Roughness=0.55 Heightmap.png").string());
   EXPECT_EQ(colour.width, 1025u);
   EXPECT_EQ(colour.height, 1025u);
   EXPECT_EQ(colour.bitsPerPixel, 24u);
@@ -258,7 +235,7 @@ TEST_F(ZelvoBinaryTest, DefaultMapOfTheWorkedExample) {
 
 // A file that cannot be written: the message, the run going on, status 1, no temporary file.
 TEST_F(ZelvoBinaryTest, FolderInTheWayOfAFile) {
-  fs::create_directory(folder_ / "Seed=5 Roughness=0.55 Render.png");
+  fs::create_directory(folder_.Path() / "Seed=5 Roughness=0.55 Render.png");
   const Result r = Run(Tiny({"/seed=5", "/multiple=2"}));
   EXPECT_EQ(r.err, "zelvo: could not write \"Seed=5 Roughness=0.55 Render.png\": Is a directory\n");
   EXPECT_EQ(r.status, 1);
@@ -266,12 +243,12 @@ TEST_F(ZelvoBinaryTest, FolderInTheWayOfAFile) {
             (std::set<std::string>{
                 "Seed=5 Roughness=0.55 Render.png", "Seed=5 Roughness=0.55 Heightmap.png",
                 "Seed=6 Roughness=0.55 Render.png", "Seed=6 Roughness=0.55 Heightmap.png"}));
-  EXPECT_TRUE(fs::is_directory(folder_ / "Seed=5 Roughness=0.55 Render.png"));
+  EXPECT_TRUE(fs::is_directory(folder_.Path() / "Seed=5 Roughness=0.55 Render.png"));
 }
 
 TEST_F(ZelvoBinaryTest, CurrentFolderDeleted) {
   Launch launch(Tiny({"/seed=5"}));
-  const std::string folder = folder_.string();
+  const std::string folder = folder_.Path().string();
   launch.inChild = [folder] { rmdir(folder.c_str()); };  // the child is already inside it
   const Result r = Run(launch);
   EXPECT_EQ(
@@ -310,13 +287,13 @@ TEST_F(ZelvoBinaryTest, ClosedStandardOutput) {
   EXPECT_EQ(r.signal, 0);
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(Files().size(), 6u);
-  EXPECT_TRUE(testing::ReadPng((folder_ / "Seed=22 Roughness=0.55 Heightmap.png").string()).ok);
+  EXPECT_TRUE(
+      testing::ReadPng((folder_.Path() / "Seed=22 Roughness=0.55 Heightmap.png").string()).ok);
 }
 
 TEST_F(ZelvoBinaryTest, StandardOutputFullOrClosed) {
   for (bool closed : {false, true}) {
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
+    folder_.Reset();
     Launch launch(Tiny({"/multiple=2", "/seed=20"}));
     launch.stdoutToDevFull = !closed;
     launch.stdoutClosed = closed;  // a file opened now must not receive the progress text
@@ -325,7 +302,7 @@ TEST_F(ZelvoBinaryTest, StandardOutputFullOrClosed) {
     EXPECT_EQ(r.err, "") << closed;
     ASSERT_EQ(Files().size(), 4u) << closed;
     for (const std::string& name : Files()) {
-      EXPECT_TRUE(testing::ReadPng((folder_ / name).string()).ok) << name;
+      EXPECT_TRUE(testing::ReadPng((folder_.Path() / name).string()).ok) << name;
     }
   }
 }
@@ -334,8 +311,7 @@ TEST_F(ZelvoBinaryTest, StandardOutputFullOrClosed) {
 // is gone, and nothing partial stands under a final name.
 TEST_F(ZelvoBinaryTest, InterruptDuringASave) {
   for (int signal_number : {SIGINT, SIGTERM}) {
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
+    folder_.Reset();
     Launch launch({"/seed=37"});
     bool sent = false;
     launch.onOutput = [&](const std::string& out, pid_t pid) {
@@ -350,7 +326,8 @@ TEST_F(ZelvoBinaryTest, InterruptDuringASave) {
     EXPECT_EQ(r.signal, signal_number);
     for (const std::string& name : Files()) {
       EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
-      EXPECT_TRUE(testing::ReadPng((folder_ / name).string()).ok) << name;  // complete if there
+      EXPECT_TRUE(testing::ReadPng((folder_.Path() / name).string()).ok)
+          << name;  // complete if there
     }
   }
 }

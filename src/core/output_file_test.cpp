@@ -4,8 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+
+#include "testing/temp_folder.h"
 
 namespace zelvo {
 namespace {
@@ -14,27 +15,11 @@ namespace fs = std::filesystem;
 
 class OutputFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("zelvo-output-" + std::to_string(getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-  static std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-  size_t Entries() const {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(folder_), {}));
-  }
+  std::string Contents(const std::string& name) const { return folder_.Contents(name); }
+  size_t Entries() const { return folder_.Names().size(); }
 
-  fs::path folder_;
+  testing::TempFolder folder_;
 };
 
 TEST_F(OutputFileTest, FinalNameAppearsOnlyOnCommit) {
@@ -45,10 +30,10 @@ TEST_F(OutputFileTest, FinalNameAppearsOnlyOnCommit) {
   ASSERT_TRUE(file.Open(path, &error)) << error;
   std::fputs("new", file.Stream());
   std::fflush(file.Stream());
-  EXPECT_EQ(Contents(path), "old");
+  EXPECT_EQ(Contents("map.png"), "old");
   EXPECT_TRUE(fs::exists(file.TemporaryPath()));
   ASSERT_TRUE(file.Commit(&error)) << error;
-  EXPECT_EQ(Contents(path), "new");
+  EXPECT_EQ(Contents("map.png"), "new");
   EXPECT_EQ(Entries(), 1u);
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/memory.h"
 #include "testing/png_reader.h"
+#include "testing/temp_folder.h"
 
 namespace zelvo {
 namespace {
@@ -68,12 +69,7 @@ TEST(LerpColourTest, TruncatesEachChannel) {
 
 class ColourMapFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() / ("zelvo-colour-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-  std::filesystem::path folder_;
+  testing::TempFolder folder_;
 };
 
 TEST_F(ColourMapFileTest, RoundTripKeepsEveryPixelInPlace) {
@@ -106,7 +102,7 @@ TEST_F(ColourMapFileTest, NoMemoryForThePixelsSkipsTheFile) {
   SetAllocationLimit(UINT64_MAX);
   EXPECT_FALSE(written);
   EXPECT_EQ(error, "not enough memory for the colour map");
-  EXPECT_TRUE(std::filesystem::is_empty(folder_));
+  EXPECT_TRUE(folder_.Names().empty());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "core/memory.h"
 #include "testing/png_reader.h"
+#include "testing/temp_folder.h"
 
 namespace zelvo {
 namespace {
@@ -35,9 +36,7 @@ TEST(GreyLevelTest, Table) {
 }
 
 TEST(HeightmapFileTest, RoundTripIsEightBitGreyTopRowFirst) {
-  const auto folder =
-      std::filesystem::temp_directory_path() / ("zelvo-grey-" + std::to_string(getpid()));
-  std::filesystem::create_directories(folder);
+  const testing::TempFolder folder;
   HeightGrid grid(3, 2);
   const float heights[6] = {0.0f, 0.25f, 0.5f, 0.75f, 1.0f, -3.0f};
   const int greys[6] = {0, 63, 127, 191, 255, 0};
@@ -45,7 +44,6 @@ TEST(HeightmapFileTest, RoundTripIsEightBitGreyTopRowFirst) {
   std::string error;
   ASSERT_TRUE(WriteHeightmap(grid, (folder / "map Heightmap.png").wstring(), &error)) << error;
   const testing::DecodedPng png = testing::ReadPng((folder / "map Heightmap.png").string());
-  std::filesystem::remove_all(folder);
   ASSERT_TRUE(png.ok);
   EXPECT_EQ(png.bitsPerPixel, 8u);
   ASSERT_EQ(png.width, 3u);

@@ -9,6 +9,7 @@
 
 #include "core/utf8.h"
 #include "testing/png_reader.h"
+#include "testing/temp_folder.h"
 
 namespace zelvo {
 namespace {
@@ -29,16 +30,8 @@ TEST(WritePngTest, FullDiskIsAFailure) {
 
 class SavePngTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("zelvo-save-" + std::to_string(getpid()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-  size_t Entries() const {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(folder_), {}));
-  }
-  fs::path folder_;
+  size_t Entries() const { return folder_.Names().size(); }
+  testing::TempFolder folder_;
 };
 
 TEST_F(SavePngTest, WritesUnderAWideNameAndReplacesAnOldFile) {
@@ -59,10 +52,11 @@ TEST_F(SavePngTest, WritesUnderAWideNameAndReplacesAnOldFile) {
 
 TEST_F(SavePngTest, FailuresLeaveNoFileBehind) {
   std::string error;
-  EXPECT_FALSE(SavePng(kPixels, 2, 2, 24, (folder_ / "missing" / "a.png").wstring(), &error));
+  EXPECT_FALSE(
+      SavePng(kPixels, 2, 2, 24, (folder_.Path() / "missing" / "a.png").wstring(), &error));
   EXPECT_EQ(error, "No such file or directory");
 
-  fs::create_directory(folder_ / "taken.png");
+  fs::create_directory(folder_.Path() / "taken.png");
   EXPECT_FALSE(SavePng(kPixels, 2, 2, 8, (folder_ / "taken.png").wstring(), &error));
   EXPECT_EQ(error, "Is a directory");
   EXPECT_EQ(Entries(), 1u);  // only the folder: no temporary file
