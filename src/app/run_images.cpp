@@ -17,11 +17,6 @@ namespace {
 // The seed of the next image: one more, wrapping from INT32_MAX to INT32_MIN.
 int32_t NextSeed(int32_t seed) { return static_cast<int32_t>(static_cast<uint32_t>(seed) + 1u); }
 
-bool ReportFailure(const std::wstring& fileName, const std::string& reason) {
-  ConsoleError("zelvo: could not write \"" + EncodeUtf8(fileName) + "\": " + reason);
-  return false;
-}
-
 }  // namespace
 
 GridSize GridSizeOf(const RunOptions& options) {
@@ -63,21 +58,22 @@ ExitStatus RunImages(const RunOptions& options) {
     return kExitFailure;
   }
 
-  Random random;
+  // Writes one file of the image; a failure is reported and the run goes on.
   bool allWritten = true;
+  const auto write = [&](auto writeFile, const std::wstring& name) {
+    std::string reason;
+    if (writeFile(grid, name, &reason)) return;
+    ConsoleError("zelvo: could not write \"" + EncodeUtf8(name) + "\": " + reason);
+    allWritten = false;
+  };
+
+  Random random;
   int32_t seed = options.seed;
   for (int32_t image = 0; image < options.imageCount; ++image) {
     BuildTerrain(grid, random, options, seed);
     const std::wstring description = FormatDescription(seed, options.roughness, options.waterLevel);
-    std::string reason;
-    if (options.colourMapEnabled) {
-      const std::wstring name = ColourMapFileName(description);
-      if (!WriteColourMap(grid, name, &reason)) allWritten = ReportFailure(name, reason);
-    }
-    if (options.heightmapEnabled) {
-      const std::wstring name = HeightmapFileName(description);
-      if (!WriteHeightmap(grid, name, &reason)) allWritten = ReportFailure(name, reason);
-    }
+    if (options.colourMapEnabled) write(WriteColourMap, ColourMapFileName(description));
+    if (options.heightmapEnabled) write(WriteHeightmap, HeightmapFileName(description));
     seed = NextSeed(seed);
   }
   return allWritten ? kExitSuccess : kExitFailure;

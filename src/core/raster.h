@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <type_traits>
 
 #include "core/memory.h"
 
@@ -27,9 +26,8 @@ class Raster {
     const uint64_t bytes = ByteSize(width, height);
     if (bytes == 0 || bytes > kMaxRasterBytes) return;
     data_ = static_cast<T*>(AllocateBlock(bytes, alignof(T)));
-    if (data_ != nullptr && !std::is_arithmetic_v<T>) {
-      std::uninitialized_default_construct_n(data_, Count());
-    }
+    // Default-initialisation: a no-op for numbers, the default value for a Colour.
+    if (data_ != nullptr) std::uninitialized_default_construct_n(data_, Count());
   }
   Raster(const Raster&) = delete;
   Raster& operator=(const Raster&) = delete;
