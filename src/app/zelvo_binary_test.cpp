@@ -278,6 +278,19 @@ TEST_F(ZelvoBinaryTest, FullDisk) {
   EXPECT_TRUE(Files().empty());
 }
 
+// The image library refuses a picture more than a million pixels wide: a refused encode is a
+// failure too, and leaves nothing behind.
+TEST_F(ZelvoBinaryTest, PictureTheLibraryRefuses) {
+  const Result r = Run({"/seed=1", "/width=1000001", "/height=1", "/sectionsize=1"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err.find("zelvo: could not write \"Seed=1 Roughness=0.55 Render.png\": the image "
+                       "library could not encode the image"),
+            0u)
+      << r.err;
+  EXPECT_NE(r.err.find("Heightmap.png"), std::string::npos) << r.err;
+  EXPECT_TRUE(Files().empty());
+}
+
 // A lost console is no reason to lose maps: progress is dropped, the maps are all written.
 TEST_F(ZelvoBinaryTest, ClosedStandardOutput) {
   Launch launch({"/multiple=3", "/seed=20"});
