@@ -20,8 +20,8 @@ def timed(command):
     return (time.perf_counter() - start) * 1000.0
 
 
-def floor_ms(*options):
-    out = subprocess.run([floor, "3" if len(options) > 1 else "5", *options], cwd=work, capture_output=True, text=True,
+def floor_ms(repetitions, *options):
+    out = subprocess.run([floor, str(repetitions), *options], cwd=work, capture_output=True, text=True,
                          check=True).stdout
     return float(out.strip())
 
@@ -37,13 +37,13 @@ plasma = ["convert", "-seed", "37", "-size", "1025x1025", "plasma:fractal", "out
 samples = {"run": [], "floor": [], "plasma": []}
 for _ in range(rounds):
     samples["run"].append(timed([zelvo, "/seed=37"]))
-    samples["floor"].append(floor_ms("/seed=37"))
+    samples["floor"].append(floor_ms(5, "/seed=37"))
     samples["plasma"].append(timed(plasma))
 
 multiple = {"run": [], "floor": []}
 for _ in range(max(3, rounds // 2)):
     multiple["run"].append(timed([zelvo, "/seed=37", "/multiple=10"]))
-    multiple["floor"].append(floor_ms("/seed=37", "/multiple=10"))
+    multiple["floor"].append(floor_ms(3, "/seed=37", "/multiple=10"))
 
 # 4097 x 4097 two ways: the default map drawn at four times the scale (sections of 1024), and
 # 16 x 16 sections of 256, a map with sixteen times the detail, which the encoder itself takes
@@ -55,10 +55,7 @@ for _ in range(3):
     large["scaled"].append(timed([zelvo, *scaled]))
     large["wide"].append(timed([zelvo, *wide]))
     large["1025"].append(timed([zelvo, "/seed=37"]))
-large_floor = {"scaled": float(subprocess.run([floor, "1", *scaled], capture_output=True,
-                                              text=True, check=True).stdout),
-               "wide": float(subprocess.run([floor, "1", *wide], capture_output=True, text=True,
-                                            check=True).stdout)}
+large_floor = {"scaled": floor_ms(1, *scaled), "wide": floor_ms(1, *wide)}
 
 bench = json.loads(subprocess.run(
     [stages, "--benchmark_filter=/1025", "--benchmark_repetitions=5",

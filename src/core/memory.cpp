@@ -11,6 +11,11 @@ namespace zelvo {
 
 namespace {
 uint64_t g_allocation_limit = UINT64_MAX;
+
+// Whether a block of this size is refused before any memory is asked for.
+bool Refused(uint64_t bytes) {
+  return bytes == 0 || bytes > SIZE_MAX / 2 || bytes > g_allocation_limit;
+}
 }  // namespace
 
 void SetAllocationLimit(uint64_t bytes) { g_allocation_limit = bytes; }
@@ -78,7 +83,7 @@ bool Track(Mapping mapping) {
 }  // namespace
 
 void* AllocateBlock(uint64_t bytes, size_t alignment) {
-  if (bytes == 0 || bytes > SIZE_MAX / 2 || bytes > g_allocation_limit) return nullptr;
+  if (Refused(bytes)) return nullptr;
   const size_t size = MappedSize(bytes);
   Mapping mapping;
   if (bytes >= kReuseThreshold && g_spare.start != nullptr && g_spare.size >= size) {
@@ -114,7 +119,7 @@ void ReleaseBlock(void* block, size_t alignment) {
 #else  // no mapping of huge pages: plain aligned allocation
 
 void* AllocateBlock(uint64_t bytes, size_t alignment) {
-  if (bytes == 0 || bytes > SIZE_MAX / 2 || bytes > g_allocation_limit) return nullptr;
+  if (Refused(bytes)) return nullptr;
   return ::operator new (static_cast<size_t>(bytes), std::align_val_t{alignment}, std::nothrow);
 }
 
